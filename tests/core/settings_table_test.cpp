@@ -35,3 +35,16 @@ TEST(TrimErrorText, RemovesTrailingStopsAndControlCharacters) {
     };
     for (const auto& c : cases) EXPECT_EQ(TrimErrorText(c.in), c.out);
 }
+
+#include "core/text_format.h"
+
+TEST(FormatText, FillsPlacesInOrderAndKeepsUnfilledOnes) {
+    struct Case { std::wstring format; std::vector<std::wstring> s; std::vector<long long> d; std::wstring out; };
+    const Case cases[] = {
+        {L"About %s", {L"Veskara"}, {}, L"About Veskara"},
+        {L"Version %d.%d.%d.%d", {}, {4, 0, 0, 2000}, L"Version 4.0.0.2000"},
+        {L"%s and %s", {L"a"}, {}, L"a and %s"},
+        {L"100%% %d%", {}, {5}, L"100% 5%"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(FormatText(c.format, c.s, c.d), c.out);
+}

@@ -1,0 +1,134 @@
+// The main form: the single long-lived object. It carries every setting, owns the popup menu,
+// the tray icon, the image lists, the additional icons, the sounds and the usage stacks, and
+// doubles as the About window.
+#pragma once
+
+#include "app/settings_store.h"
+#include "platform/unique_handle.h"
+#include "platform/window.h"
+#include "sound/sound_object.h"
+#include "ui/additional_icon.h"
+
+#include <array>
+#include <atomic>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TMainForm;
+// Valid from the start of the main form's construction to the end of its destruction.
+extern TMainForm* MainForm;
+
+// Sets MainForm before any other part of the main form is constructed.
+struct TMainFormRegistration {
+    explicit TMainFormRegistration(TMainForm* form);
+    ~TMainFormRegistration();
+};
+
+// An image list reference: the large or the small system list.
+struct TImageList {
+    HIMAGELIST Handle = nullptr;  // the shell's list: shared, never destroyed here
+    int Width = 0;
+    int Height = 0;
+};
+
+using TSHRunDialog = void(WINAPI*)(HWND owner, HICON icon, LPCWSTR directory, LPCWSTR title,
+                                   LPCWSTR prompt, UINT flags);
+
+class TMainForm : private TMainFormRegistration, public platform::TWindow, public TSettingsStore {
+public:
+    TMainForm();
+    ~TMainForm() override;
+
+    // --- run-time fields ---
+    std::wstring FFullExeName;
+    std::wstring FApplicationTitle;
+    unsigned FVersionMajor = 0, FVersionMinor = 0, FVersionRelease = 0, FVersionBuild = 0;
+    std::wstring FCompanyName;
+    std::wstring FVersionText;
+    std::wstring FCopyright;
+
+    TImageList IL1, IL2, IL3, IL4;
+    TImageList* FRootImages = &IL3;
+    TImageList* FProgramsImages = &IL4;
+    TImageList* FFavoritesImages = &IL4;
+    TImageList* FDocumentImages = &IL4;
+
+    std::array<std::unique_ptr<TAdditionalIcon>, 9> FAdditionalIcons;
+    std::array<std::unique_ptr<TSoundObject>, kSoundEventCount> FSoundEvents;
+    bool FDisableRepopupSound = false;
+    bool FFixingBanner = false;
+
+    // Usage lists of the two stacks, as loaded at start-up and stored at exit.
+    std::vector<std::wstring> FOldStyleStack;  // "MenuUsage"
+    std::vector<std::wstring> FStack;          // "MergedMenuUsage"
+
+    platform::UniqueHModule FShell32Dll;
+    TSHRunDialog FSHRunDialog = nullptr;
+    bool RunMenuItemEnabled = true;
+
+    // Set by watcher threads, read by the main thread.
+    std::atomic<bool> FUpdateNeeded{false};
+    std::wstring FCommonStartMenu, FStartMenu, FFavirites, FRecent;
+    platform::UniqueKernelHandle FEvent;
+    bool FForceExpanded = false;
+    bool FInitialized = false;
+
+    // --- settings fields ---
+    bool FShowSplashScreen = false;
+    int FMouseButton = 1;
+    bool FStaticMenus = false;
+    bool FHideCommon = false;
+    bool FHidePersonal = false;
+    bool FNoExtraIcons = false;
+    bool FSeparateApps = false;
+    bool FNoCaptionLengthLimit = false;
+    int FCaptionLengthLimitValue = 256;
+    bool FDisableBreaks = false;
+    int FBreaksValue = 20;
+    int FSmallBreaksValue = 32;
+    bool FMergedCols = false;
+    double FDemotedItemsData = 0.5;
+    double FAdditionalIconsAreaData = 0.25;
+    bool FDisableSounds = false;
+    bool FNoBanner = false;
+    bool FPredefinedBanner = false;
+    int FPredefinedBannerIndex = 0;
+    std::wstring FCustomBannerString;
+    bool FGenericIcons = false;
+    bool FTrueNames = false;
+    bool FDontBuildMenuOnProgramStartup = false;
+
+    // --- main window state read back at exit ---
+    bool AlphaBlend() const { return alphaBlend_; }
+    BYTE AlphaBlendValue() const { return alphaBlendValue_; }
+    void SetAlphaBlend(bool on);
+    void SetAlphaBlendValue(BYTE value);
+    bool StaysOnTop() const;
+    void SetStaysOnTop(bool onTop);
+    RECT WindowBounds() const;
+
+    // --- operations ---
+    void ApplicationIdle();
+    void ExitMenuItemClick();
+    void BeginBuilding();
+    void EndBuilding();
+    void PlayCommandSound();
+    // The orderly end: stops the watchers and writes every setting (once).
+    void SaveAndRelease();
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+private:
+    bool StartUp();
+    void ReadSettings();
+    void WriteSettings();
+    void CreateAdditionalIcons(int first, int last, bool defaultDisappeared);
+    void CreateSoundObjects();
+    void CreateWindowFromDesign();
+
+    bool alphaBlend_ = true;
+    BYTE alphaBlendValue_ = 128;
+    bool comInitialized_ = false;
+};
