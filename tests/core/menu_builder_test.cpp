@@ -340,3 +340,40 @@ TEST_F(MenuBuild, BuiltItemsGetTheMainFormsHandlers) {
 }
 
 }  // namespace
+
+namespace {
+
+// Like the locale comparison, which passes over some characters entirely: here '~'.
+class IgnoringTilde : public fakes::FoldingCollation {
+public:
+    TSortKey SortKey(const std::wstring& text) const override {
+        std::wstring kept;
+        for (wchar_t ch : text)
+            if (ch != L'~') kept += ch;
+        return FoldingCollation::SortKey(kept);
+    }
+};
+
+TEST(MergedBuild, EqualRelativePathsResolveToTheFirstFolderInTheTree) {
+    fakes::FakeDisk disk;
+    fakes::FakeShell shell;
+    fakes::FakeHost host;
+    IgnoringTilde collation;
+    host.Folders = {{TShellFolder::CommonStartMenu, kCommon}, {TShellFolder::StartMenu, kPersonal}};
+    disk.Dir(kCommon + L"\\A~pps");
+    disk.File(kCommon + L"\\A~pps\\one.lnk");
+    disk.Dir(kCommon + L"\\Apps");
+    disk.File(kCommon + L"\\Apps\\two.lnk");
+    disk.Dir(kPersonal + L"\\apps");
+    disk.File(kPersonal + L"\\apps\\three.lnk");
+    TMenuItem root;
+    AddFormItems(root, {}, {});
+    TMenuItemStack a(collation), b(collation);
+    TMenuBuilder builder(root, disk, shell, collation, host);
+    builder.BuildMenu(a, b);
+    // The personal folder takes over the first common one of its relative path; every entry
+    // below any of them goes into the first of them.
+    EXPECT_EQ(Outline(root, kTopLevelReserve, true), L"p:apps[c:one|p:three|c:two|>>]|c:Apps[-]");
+}
+
+}  // namespace

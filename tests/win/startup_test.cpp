@@ -205,3 +205,17 @@ TEST_F(StartupTest, Windows7NeverAsksEvenWithoutDsa) {
     PutValue(Key(), L"Dsa", REG_DWORD, Dword(0));
     RunAndLogOff();
 }
+
+TEST_F(StartupTest, TheSystemsEndOfSessionIsAnOrderlyExit) {
+    // Wine's own log-off: every top-level window gets WM_QUERYENDSESSION and WM_ENDSESSION.
+    if (!GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version")) GTEST_SKIP() << "not under Wine";
+    Program p = Program::Start();
+    ASSERT_TRUE(p.WaitIdle());
+    PutValue(L"Software\\VeskaraTests", L"marker", REG_DWORD, Dword(1));  // unrelated keys stay
+    Program wineboot = Program::StartCommand(L"wineboot.exe --end-session");
+    EXPECT_TRUE(wineboot.WaitExit());
+    EXPECT_TRUE(p.WaitExit());
+    EXPECT_EQ(Value(L"MouseButton"), (RawRegValue{REG_DWORD, Dword(1)}));
+    EXPECT_EQ(Value(L"MergedMenuUsage"), (RawRegValue{REG_MULTI_SZ, core::Bytes{0, 0}}));
+    DeleteKeyTree(L"Software\\VeskaraTests");
+}

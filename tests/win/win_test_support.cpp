@@ -69,6 +69,20 @@ Program Program::Start(const std::wstring& exe) {
     return p;
 }
 
+Program Program::StartCommand(const std::wstring& commandLine) {
+    Program p;
+    std::wstring line = commandLine;
+    STARTUPINFOW si{};
+    si.cb = sizeof si;
+    PROCESS_INFORMATION pi{};
+    if (CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) {
+        CloseHandle(pi.hThread);
+        p.process_.reset(pi.hProcess);
+        p.id_ = pi.dwProcessId;
+    }
+    return p;
+}
+
 bool Program::Running() const {
     return process_ && WaitForSingleObject(process_.get(), 0) == WAIT_TIMEOUT;
 }

@@ -35,6 +35,8 @@ public:
     ~Program();  // a program still running at the end of a test is ended by force
 
     static Program Start(const std::wstring& exe = L"veskara.exe");
+    // Any command line, found on the system's search path.
+    static Program StartCommand(const std::wstring& commandLine);
     DWORD Id() const { return id_; }
     bool Running() const;
     // True once the program waits for input in its message loop.
