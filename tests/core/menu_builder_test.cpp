@@ -371,9 +371,10 @@ TEST(MergedBuild, EqualRelativePathsResolveToTheFirstFolderInTheTree) {
     TMenuItemStack a(collation), b(collation);
     TMenuBuilder builder(root, disk, shell, collation, host);
     builder.BuildMenu(a, b);
-    // The personal folder takes over the first common one of its relative path; every entry
-    // below any of them goes into the first of them.
-    EXPECT_EQ(Outline(root, kTopLevelReserve, true), L"p:apps[c:one|p:three|c:two|>>]|c:Apps[-]");
+    // The personal folder takes over the first common one of its relative path (A~pps). Both
+    // folders then sort by full path, so the common Apps stands first in the tree, and every
+    // entry below either of them goes into it.
+    EXPECT_EQ(Outline(root, kTopLevelReserve, true), L"c:Apps[c:one|p:three|c:two|>>]|p:apps[-]");
 }
 
 }  // namespace
