@@ -231,6 +231,12 @@ void TMenuBuilder::AddExpansionItems(TMenuItem& parent, int reserve) {
     }
 }
 
+void TMenuBuilder::ClearMenu() {
+    FFavorites = nullptr;
+    FDocuments = nullptr;
+    core::ClearMenu(fRoot);
+}
+
 void TMenuBuilder::BuildMenu(TMenuItemStack& oldStyleStack, TMenuItemStack& stack) {
     FFavorites = nullptr;
     FDocuments = nullptr;

@@ -69,12 +69,17 @@ public:
     // Builds into a tree that holds only the six form items (ClearMenu ran, or the first build).
     // Fits the stack in force and ends with the host's PersonalizeMenu.
     void BuildMenu(TMenuItemStack& oldStyleStack, TMenuItemStack& stack);
+    // ClearMenu over the root; also forgets the Favorites and Documents items it frees.
+    void ClearMenu();
 
     // The steps, usable one by one. Files entered go to ValidFiles().
     void ScanFolder(const std::wstring& path, bool recurse, TRecordComparison compare, int reserve,
                     TMenuItem& parent, bool isPersonal);
     void ScanStartMenu(TShellFolder folder, std::wstring& pathField, bool isPersonal);
     TMenuItem* AddSpecialFolder(TShellFolder folder, std::wstring& pathField, bool recurse);
+    // Both Start Menus as one tree: an entry in both (same relative path, compared as names are)
+    // shows once, as the personal one. A personal file never takes over a folder of the same
+    // relative path; it is shown beside the folder instead (see CollectPersonal).
     void ScanMerged();
     void AddExpansionItems(TMenuItem& parent, int reserve);
 

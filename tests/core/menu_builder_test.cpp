@@ -305,8 +305,10 @@ TEST_F(MenuBuild, ARebuildAfterClearMenuGivesTheSameTree) {
     Build(Merged());
     const std::wstring first = Top(true);
     const TMenuItemId favoritesBefore = builder->FFavorites->Id();
-    ClearMenu(root);
+    builder->ClearMenu();
     EXPECT_EQ(root.Count(), kTopLevelReserve);
+    EXPECT_EQ(builder->FFavorites, nullptr);
+    EXPECT_EQ(builder->FDocuments, nullptr);
     Build(Merged());
     EXPECT_EQ(Top(true), first);
     EXPECT_NE(builder->FFavorites->Id(), favoritesBefore);
