@@ -7,3 +7,6 @@ void FillAboutTexts(TMainForm&) {}
 
 // Enabling of the fixed commands at idle time works on the popup menu's items.
 void UpdateCommandStates(TMainForm&) {}
+
+// The settings dialog has no window yet; nothing follows the stack.
+void ButtonFromStack(TMainForm&) {}

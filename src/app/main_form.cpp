@@ -72,6 +72,7 @@ bool TMainForm::StartUp() {
     SetErrorMode(SEM_FAILCRITICALERRORS);
     // 2.
     CreateWindowFromDesign();
+    CreateMenuFromDesign();
     // 3.
     platform::OsVersion os = platform::GetOsVersion();
     if (!os.AtLeast(6, 0)) {
@@ -141,13 +142,13 @@ bool TMainForm::StartUp() {
     // 21.
     FillAboutTexts(*this);
     // 22, 23, 24.
-    SetTrayHint(*this, FApplicationTitle);
+    TrayIcon.SetHint(FApplicationTitle);
     AttachSystemImageLists(*this);
     FRootImages = ReadBool(L"SmallTopLevelImages") ? &IL4 : &IL3;
     FProgramsImages = ReadBool(L"LargeImages") ? &IL3 : &IL4;
     FFavoritesImages = ReadBool(L"LargeFavoritesImages") ? &IL3 : &IL4;
     FDocumentImages = ReadBool(L"LargeDocumentsImages") ? &IL3 : &IL4;
-    FMouseButton = ReadInteger(L"MouseButton", 1);
+    TrayIcon.FMouseButton = static_cast<unsigned char>(ReadInteger(L"MouseButton", 1) & 0xFF);
     // 25.
     CreateAdditionalIcons(0, 1, true);
     CreateAdditionalIcons(2, 8, false);
@@ -177,14 +178,19 @@ bool TMainForm::StartUp() {
     // 30, 31.
     FGenericIcons = ReadBool(L"DisableShellIcons");
     FTrueNames = ReadBool(L"TrueNames");
-    ReadStrings(FOldStyleStack, L"MenuUsage");
-    ReadStrings(FStack, L"MergedMenuUsage");
+    {
+        std::vector<std::wstring> usage;
+        ReadStrings(usage, L"MenuUsage");
+        FOldStyleStack.Load(usage);
+        ReadStrings(usage, L"MergedMenuUsage");
+        FStack.Load(usage);
+    }
     // 32. Without the shell's Run dialog the Run command cannot be chosen.
     FShell32Dll.reset(LoadLibraryW(L"shell32.dll"));
     if (FShell32Dll)
         FSHRunDialog = reinterpret_cast<TSHRunDialog>(
             reinterpret_cast<void*>(GetProcAddress(FShell32Dll.get(), MAKEINTRESOURCEA(61))));
-    if (!FSHRunDialog) RunMenuItemEnabled = false;
+    if (!FSHRunDialog) RunMenuItem->Enabled = false;
     // 33.
     FEvent.reset(CreateEventW(nullptr, TRUE, TRUE, nullptr));
     if (!FEvent) {
@@ -204,7 +210,7 @@ bool TMainForm::StartUp() {
         if (doNotShowAgain) WriteBool(L"Dsa", true);
     }
     // 35, 36, 37.
-    ShowTrayIcon(*this);
+    TrayIcon.SetVisible(true);
     FDontBuildMenuOnProgramStartup = ReadBool(L"DontBuildOnStartup");
     if (FDontBuildMenuOnProgramStartup) {
         FUpdateNeeded = true;
@@ -268,7 +274,7 @@ void TMainForm::WriteSettings() {
     WriteBool(L"LargeImages", FProgramsImages == &IL3);
     WriteBool(L"LargeFavoritesImages", FFavoritesImages == &IL3);
     WriteBool(L"LargeDocumentsImages", FDocumentImages == &IL3);
-    WriteInteger(L"MouseButton", FMouseButton);
+    WriteInteger(L"MouseButton", TrayIcon.FMouseButton);
     for (const auto& icon : FAdditionalIcons)
         if (icon) icon->StoreData();
     WriteBool(L"StaticMenus", FStaticMenus);
@@ -293,8 +299,8 @@ void TMainForm::WriteSettings() {
     WriteString(L"CustomBanner", FCustomBannerString);
     WriteBool(L"DisableShellIcons", FGenericIcons);
     WriteBool(L"TrueNames", FTrueNames);
-    StoreStrings(FOldStyleStack, L"MenuUsage");
-    StoreStrings(FStack, L"MergedMenuUsage");
+    StoreStrings(FOldStyleStack.Entries(), L"MenuUsage");
+    StoreStrings(FStack.Entries(), L"MergedMenuUsage");
     WriteBool(L"DontBuildOnStartup", FDontBuildMenuOnProgramStartup);
 }
 
@@ -335,7 +341,7 @@ RECT TMainForm::WindowBounds() const {
 
 void TMainForm::ApplicationIdle() { UpdateCommandStates(*this); }
 
-void TMainForm::ExitMenuItemClick() {
+void TMainForm::ExitMenuItemClick(core::TMenuItem&) {
     PlayCommandSound();
     Application.Terminate();
 }

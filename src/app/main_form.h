@@ -4,10 +4,15 @@
 #pragma once
 
 #include "app/settings_store.h"
+#include "core/menu_tree.h"
+#include "core/usage_stack.h"
+#include "platform/name_collation.h"
 #include "platform/unique_handle.h"
 #include "platform/window.h"
 #include "sound/sound_object.h"
 #include "ui/additional_icon.h"
+#include "ui/popup_menu.h"
+#include "ui/tray_icon.h"
 
 #include <array>
 #include <atomic>
@@ -27,7 +32,8 @@ struct TMainFormRegistration {
 
 // An image list reference: the large or the small system list.
 struct TImageList {
-    HIMAGELIST Handle = nullptr;  // the shell's list: shared, never destroyed here
+    HIMAGELIST Handle = nullptr;  // the shell's lists are shared and never destroyed here
+    platform::UniqueHImageList Owned;  // the program's own pictures
     int Width = 0;
     int Height = 0;
 };
@@ -59,13 +65,33 @@ public:
     bool FDisableRepopupSound = false;
     bool FFixingBanner = false;
 
-    // Usage lists of the two stacks, as loaded at start-up and stored at exit.
-    std::vector<std::wstring> FOldStyleStack;  // "MenuUsage"
-    std::vector<std::wstring> FStack;          // "MergedMenuUsage"
+    // Names compare in the user's locale, ignoring case, everywhere in the menu.
+    platform::TUserLocaleCollation FCollation;
+    core::TMenuItemStack FOldStyleStack{FCollation};  // "MenuUsage"
+    core::TMenuItemStack FStack{FCollation};          // "MergedMenuUsage"
+
+    // The popup menu: the built items, then the six items of the form design.
+    TVeskPopupMenu PopupMenu;
+    core::TFormMenuItems FormItems;
+    core::TMenuItem* SettingsMenuItem = nullptr;
+    core::TMenuItem* DonateMenuItem = nullptr;
+    core::TMenuItem* AboutMenuItem = nullptr;
+    core::TMenuItem* RunMenuItem = nullptr;
+    core::TMenuItem* ExitMenuItem = nullptr;
+    core::TMenuItem* N1 = nullptr;
+    // The Favorites and Documents submenus of the built menu; nullptr when not built.
+    core::TMenuItem* FFavorites = nullptr;
+    core::TMenuItem* FDocuments = nullptr;
+    // The handlers every built item receives (click by kind, shared draw and measure).
+    core::TItemHandlers ItemHandlers;
+    // The item the selection sound was last considered for; never reused by another item.
+    core::TMenuItemId FLastPlayed = 0;
+    TVeskTrayIcon TrayIcon;
+    // The settings dialog while it is open.
+    void* FSettingsForm = nullptr;
 
     platform::UniqueHModule FShell32Dll;
     TSHRunDialog FSHRunDialog = nullptr;
-    bool RunMenuItemEnabled = true;
 
     // Set by watcher threads, read by the main thread.
     std::atomic<bool> FUpdateNeeded{false};
@@ -76,7 +102,6 @@ public:
 
     // --- settings fields ---
     bool FShowSplashScreen = false;
-    int FMouseButton = 1;
     bool FStaticMenus = false;
     bool FHideCommon = false;
     bool FHidePersonal = false;
@@ -110,7 +135,15 @@ public:
 
     // --- operations ---
     void ApplicationIdle();
-    void ExitMenuItemClick();
+    void ExitMenuItemClick(core::TMenuItem& sender);
+    void ExecuteItem(core::TMenuItem& sender);
+    void FolderClick(core::TMenuItem& sender);
+    void PopupMenuMenuSelect(TVeskPopupMenu& sender, core::TMenuItem& menuItem);
+    void PopupMenuPopup();
+    void TrayIconDblClick();
+    // The view of the Start Menu folders in force.
+    core::TStartMenuView StartMenuView() const { return {FHideCommon, FHidePersonal, FSeparateApps}; }
+    core::TMenuItemStack& AppropStack() { return core::AppropStack(StartMenuView(), FOldStyleStack, FStack); }
     void BeginBuilding();
     void EndBuilding();
     void PlayCommandSound();
@@ -127,6 +160,7 @@ private:
     void CreateAdditionalIcons(int first, int last, bool defaultDisappeared);
     void CreateSoundObjects();
     void CreateWindowFromDesign();
+    void CreateMenuFromDesign();
 
     bool alphaBlend_ = true;
     BYTE alphaBlendValue_ = 128;

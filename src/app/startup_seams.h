@@ -31,8 +31,8 @@ void FillAboutTexts(TMainForm& form);
 void UpdateCommandStates(TMainForm& form);
 void AttachSystemImageLists(TMainForm& form);
 void LoadAppropBanner(TMainForm& form);
-void SetTrayHint(TMainForm& form, const std::wstring& hint);
-void ShowTrayIcon(TMainForm& form);
+// The settings dialog, when open, follows the usage stack's state.
+void ButtonFromStack(TMainForm& form);
 void BuildMenu(TMainForm& form);
 void StopWatchers(TMainForm& form);
 void ClearMenu(TMainForm& form);

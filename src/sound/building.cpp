@@ -7,9 +7,17 @@ void TMainForm::BeginBuilding() {
         FSoundEvents[int(TSoundEvent::sePreparing)]->SyncPlayback();
         FSoundEvents[int(TSoundEvent::seLoop)]->LoopPlayback();
     }
+    // No menu can be opened while it is built; the icon turns meanwhile.
+    TrayIcon.PopupMenu = nullptr;
+    TrayIcon.SetIcons(IL2.Handle);
+    TrayIcon.SetAnimate(true);
 }
 
 void TMainForm::EndBuilding() {
+    TrayIcon.SetAnimate(false);
+    TrayIcon.SetIcons(IL1.Handle);
+    TrayIcon.SetIconIndex(0);
+    TrayIcon.PopupMenu = &PopupMenu;
     if (!FDisableSounds) {
         FSoundEvents[int(TSoundEvent::seLoop)]->Stop();
         FSoundEvents[int(TSoundEvent::seReady)]->SyncPlayback();
