@@ -5,8 +5,13 @@
 // design; the texts themselves (title, version, copyright) are on the main form already.
 void FillAboutTexts(TMainForm&) {}
 
-// Enabling of the fixed commands at idle time works on the popup menu's items.
-void UpdateCommandStates(TMainForm&) {}
+// At idle time: Settings only while no settings dialog is open, About only while the About
+// window is hidden too, and About is the default item exactly when it can be chosen.
+void UpdateCommandStates(TMainForm& form) {
+    form.SettingsMenuItem->Enabled = form.FSettingsForm == nullptr;
+    form.AboutMenuItem->Enabled = form.FSettingsForm == nullptr && !IsWindowVisible(form.Handle());
+    form.AboutMenuItem->Default = form.AboutMenuItem->Enabled;
+}
 
 // The settings dialog has no window yet; nothing follows the stack.
 void ButtonFromStack(TMainForm&) {}

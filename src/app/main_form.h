@@ -5,6 +5,7 @@
 
 #include "app/settings_store.h"
 #include "core/menu_tree.h"
+#include "core/selection_sound.h"
 #include "core/usage_stack.h"
 #include "platform/name_collation.h"
 #include "platform/unique_handle.h"
@@ -84,8 +85,8 @@ public:
     core::TMenuItem* FDocuments = nullptr;
     // The handlers every built item receives (click by kind, shared draw and measure).
     core::TItemHandlers ItemHandlers;
-    // The item the selection sound was last considered for; never reused by another item.
-    core::TMenuItemId FLastPlayed = 0;
+    // The item the selection sound was last considered for (by an identity never reused).
+    core::TSelectionTracker FLastPlayed;
     TVeskTrayIcon TrayIcon;
     // The settings dialog while it is open.
     void* FSettingsForm = nullptr;

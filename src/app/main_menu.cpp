@@ -78,8 +78,7 @@ void TMainForm::TrayIconDblClick() {
 }
 
 void TMainForm::PopupMenuMenuSelect(TVeskPopupMenu&, core::TMenuItem& menuItem) {
-    if (menuItem.Id() == FLastPlayed) return;
-    FLastPlayed = menuItem.Id();
+    if (!FLastPlayed.Select(menuItem)) return;
     if (!FDisableSounds && !FDisableRepopupSound) FSoundEvents[int(TSoundEvent::seSelect)]->AsyncPlayback();
 }
 
