@@ -45,7 +45,7 @@ double FractionOrDefault(double value, double defaultValue) {
 
 }  // namespace
 
-TMainForm::TMainForm() : TMainFormRegistration(this) {
+TMainForm::TMainForm(const TStartupOptions& options) : TMainFormRegistration(this), options_(options) {
     StartUp();
 }
 
@@ -63,8 +63,13 @@ void TMainForm::CreateWindowFromDesign() {
     p.Background = GetSysColorBrush(COLOR_BTNFACE);
     Create(p);
     Application.MainWindow = Handle();
+    Application.AddDialogWindow(Handle());  // Tab between the controls, Enter presses OK
     SetAlphaBlendValue(128);
     SetAlphaBlend(true);
+    // Until the shell's lists are attached the lists keep their designed sizes.
+    IL3.Width = IL3.Height = 32;
+    IL4.Width = IL4.Height = 16;
+    CreateAboutControls();
 }
 
 bool TMainForm::StartUp() {
@@ -186,7 +191,7 @@ bool TMainForm::StartUp() {
         FStack.Load(usage);
     }
     // 32. Without the shell's Run dialog the Run command cannot be chosen.
-    FShell32Dll.reset(LoadLibraryW(L"shell32.dll"));
+    FShell32Dll.reset(LoadLibraryW(options_.ShellLibrary.c_str()));
     if (FShell32Dll)
         FSHRunDialog = reinterpret_cast<TSHRunDialog>(
             reinterpret_cast<void*>(GetProcAddress(FShell32Dll.get(), MAKEINTRESOURCEA(61))));
@@ -257,6 +262,7 @@ TMainForm::~TMainForm() {
     for (auto& sound : FSoundEvents) sound.reset();
     for (auto& icon : FAdditionalIcons) icon.reset();
     Application.OnIdle = nullptr;
+    Application.RemoveDialogWindow(Handle());
     Application.MainWindow = nullptr;
     DestroyHandle();
 }
@@ -347,11 +353,8 @@ void TMainForm::ExitMenuItemClick(core::TMenuItem&) {
 }
 
 LRESULT TMainForm::WndProc(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (LRESULT result = 0; AboutWindowMessage(msg, wParam, lParam, result)) return result;
     switch (msg) {
-    case WM_CLOSE:
-        // Closing only hides the About window; the Exit command ends the program.
-        ShowWindow(Handle(), SW_HIDE);
-        return 0;
     case WM_QUERYENDSESSION:
         return TRUE;
     case WM_ENDSESSION:

@@ -17,6 +17,7 @@
 
 #include <array>
 #include <atomic>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -39,12 +40,27 @@ struct TImageList {
     int Height = 0;
 };
 
+// What a start may take from outside the program (the tests use it to stand in for parts of
+// the system).
+struct TStartupOptions {
+    std::wstring ShellLibrary = L"shell32.dll";  // where the Run dialog comes from (export 61)
+};
+
+// A child window that leaves its painting to a handler.
+class TPaintBox : public platform::TWindow {
+public:
+    std::function<void(HDC, const RECT&)> OnPaint;
+
+protected:
+    LRESULT WndProc(UINT msg, WPARAM wParam, LPARAM lParam) override;
+};
+
 using TSHRunDialog = void(WINAPI*)(HWND owner, HICON icon, LPCWSTR directory, LPCWSTR title,
                                    LPCWSTR prompt, UINT flags);
 
 class TMainForm : private TMainFormRegistration, public platform::TWindow, public TSettingsStore {
 public:
-    TMainForm();
+    explicit TMainForm(const TStartupOptions& options = {});
     ~TMainForm() override;
 
     // --- run-time fields ---
@@ -89,7 +105,7 @@ public:
     core::TSelectionTracker FLastPlayed;
     TVeskTrayIcon TrayIcon;
     // The settings dialog while it is open.
-    void* FSettingsForm = nullptr;
+    class TSettingsForm* FSettingsForm = nullptr;
 
     platform::UniqueHModule FShell32Dll;
     TSHRunDialog FSHRunDialog = nullptr;
@@ -125,6 +141,13 @@ public:
     bool FTrueNames = false;
     bool FDontBuildMenuOnProgramStartup = false;
 
+    // --- the About window's controls (children of the main window) ---
+    TPaintBox PaintBox;
+    RECT BevelRect{};
+    HWND L1 = nullptr, L2 = nullptr, L3 = nullptr, LL1 = nullptr, LL2 = nullptr;
+    HWND SettingsButton = nullptr, OKButton = nullptr;
+    platform::UniqueHFont FFont, FBoldFont;
+
     // --- main window state read back at exit ---
     bool AlphaBlend() const { return alphaBlend_; }
     BYTE AlphaBlendValue() const { return alphaBlendValue_; }
@@ -142,6 +165,8 @@ public:
     void PopupMenuMenuSelect(TVeskPopupMenu& sender, core::TMenuItem& menuItem);
     void PopupMenuPopup();
     void TrayIconDblClick();
+    void ShowSettingsDialog();
+    void PaintBoxPaint(HDC dc, const RECT& box);
     // The view of the Start Menu folders in force.
     core::TStartMenuView StartMenuView() const { return {FHideCommon, FHidePersonal, FSeparateApps}; }
     core::TMenuItemStack& AppropStack() { return core::AppropStack(StartMenuView(), FOldStyleStack, FStack); }
@@ -162,6 +187,9 @@ private:
     void CreateSoundObjects();
     void CreateWindowFromDesign();
     void CreateMenuFromDesign();
+    void CreateAboutControls();
+    bool AboutWindowMessage(UINT msg, WPARAM wParam, LPARAM lParam, LRESULT& result);
+    TStartupOptions options_;
 
     bool alphaBlend_ = true;
     BYTE alphaBlendValue_ = 128;

@@ -21,7 +21,10 @@ void TMainForm::CreateMenuFromDesign() {
     };
 
     core::TFormItemHandlers commands;
-    commands.SettingsMenuItemClick = [this](core::TMenuItem&) { PlayCommandSound(); };
+    commands.SettingsMenuItemClick = [this](core::TMenuItem&) {
+        PlayCommandSound();
+        ShowSettingsDialog();
+    };
     commands.DonateMenuItemClick = [this](core::TMenuItem&) {
         PlayCommandSound();
         ShellOpen(LoadResString(IDS_DONATE_URL));

@@ -26,18 +26,30 @@ void TApplication::Run() {
         ShowWindow(MainWindow, SW_SHOW);
         SetForegroundWindow(MainWindow);
     }
+    Loop([] { return false; });
+    DestroyReleased();
+}
+
+void TApplication::RunModal(const std::function<bool()>& done) { Loop(done); }
+
+void TApplication::Loop(const std::function<bool()>& done) {
     MSG msg;
-    while (!terminated_) {
+    while (!terminated_ && !done()) {
         DestroyReleased();
         if (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            if (msg.message == WM_QUIT) {
+                terminated_ = true;
+                PostQuitMessage(static_cast<int>(msg.wParam));  // the outer loop ends too
+                break;
+            }
             Dispatch(msg);
             continue;
         }
+        // The queue is empty: idle-time work, then sleep until the next message.
         if (OnIdle) OnIdle();
-        if (terminated_) break;
+        if (terminated_ || done()) break;
         WaitMessage();
     }
-    DestroyReleased();
 }
 
 void TApplication::Terminate() {

@@ -24,6 +24,8 @@ public:
 
     // Runs the message loop until Terminate.
     void Run();
+    // Runs the loop for a modal window until done() is true or the application terminates.
+    void RunModal(const std::function<bool()>& done);
     void Terminate();
     bool Terminated() const { return terminated_; }
     // Handles every waiting message, then returns (used while long work runs on the main thread).
@@ -37,6 +39,7 @@ public:
 
 private:
     bool Dispatch(MSG& msg);
+    void Loop(const std::function<bool()>& done);
     bool terminated_ = false;
     std::vector<HWND> dialogWindows_;
     std::vector<std::function<void()>> released_;

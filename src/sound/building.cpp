@@ -8,6 +8,7 @@ void TMainForm::BeginBuilding() {
         FSoundEvents[int(TSoundEvent::seLoop)]->LoopPlayback();
     }
     // No menu can be opened while it is built; the icon turns meanwhile.
+    EnableWindow(OKButton, FALSE);
     TrayIcon.PopupMenu = nullptr;
     TrayIcon.SetIcons(IL2.Handle);
     TrayIcon.SetAnimate(true);
@@ -18,6 +19,7 @@ void TMainForm::EndBuilding() {
     TrayIcon.SetIcons(IL1.Handle);
     TrayIcon.SetIconIndex(0);
     TrayIcon.PopupMenu = &PopupMenu;
+    EnableWindow(OKButton, TRUE);
     if (!FDisableSounds) {
         FSoundEvents[int(TSoundEvent::seLoop)]->Stop();
         FSoundEvents[int(TSoundEvent::seReady)]->SyncPlayback();
