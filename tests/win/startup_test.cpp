@@ -12,20 +12,11 @@
 namespace {
 
 struct ProgramIdentity {
-    std::wstring CompanyKey;   // Software\<company>
-    std::wstring SettingsKey;  // Software\<company>\<product>\4.0.0
+    const std::wstring& CompanyKey;
+    const std::wstring& SettingsKey;
 };
 
-const ProgramIdentity& Identity() {
-    static ProgramIdentity id = [] {
-        TVersionInfo info;
-        ReadVersionInfo(TestDir() + L"veskara.exe", info);
-        return ProgramIdentity{L"Software\\" + info.CompanyName,
-                               core::SettingsKeyPath(info.CompanyName, info.ProductName, info.Major, info.Minor,
-                                                     info.Release)};
-    }();
-    return id;
-}
+ProgramIdentity Identity() { return {ProgramCompanyKey(), ProgramSettingsKey()}; }
 
 core::Bytes Dword(int v) { return core::EncodeInteger(v); }
 

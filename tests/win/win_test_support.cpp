@@ -1,5 +1,7 @@
 #include "win_test_support.h"
 
+#include "app/version_info.h"
+#include "core/settings_table.h"
 #include "platform/registry.h"
 
 #include <chrono>
@@ -36,6 +38,25 @@ void PutValue(const std::wstring& keyPath, const wchar_t* name, DWORD type, cons
         RegSetValueExW(key.get(), name, 0, type, data.data(), DWORD(data.size()));
 }
 
+namespace {
+std::pair<std::wstring, std::wstring> ProgramKeys() {
+    TVersionInfo info;
+    ReadVersionInfo(TestDir() + L"veskara.exe", info);
+    return {L"Software\\" + info.CompanyName,
+            core::SettingsKeyPath(info.CompanyName, info.ProductName, info.Major, info.Minor, info.Release)};
+}
+}  // namespace
+
+const std::wstring& ProgramCompanyKey() {
+    static const std::wstring key = ProgramKeys().first;
+    return key;
+}
+
+const std::wstring& ProgramSettingsKey() {
+    static const std::wstring key = ProgramKeys().second;
+    return key;
+}
+
 void DeleteKeyTree(const std::wstring& path) { RegDeleteTreeW(HKEY_CURRENT_USER, path.c_str()); }
 
 void SetProgramWindowsVersion(const std::wstring& version) {
@@ -54,10 +75,10 @@ Program::~Program() {
     }
 }
 
-Program Program::Start(const std::wstring& exe) {
+Program Program::Start(const std::wstring& exe, const std::wstring& arguments) {
     Program p;
     std::wstring path = TestDir() + exe;
-    std::wstring commandLine = L"\"" + path + L"\"";
+    std::wstring commandLine = L"\"" + path + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
     STARTUPINFOW si{};
     si.cb = sizeof si;
     PROCESS_INFORMATION pi{};
@@ -100,6 +121,7 @@ struct FindState {
     DWORD pid;
     const wchar_t* className;
     HWND found;
+    bool visibleOnly;
 };
 BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM lp) {
     auto* s = reinterpret_cast<FindState*>(lp);
@@ -107,14 +129,14 @@ BOOL CALLBACK FindWindowOf(HWND hwnd, LPARAM lp) {
     GetWindowThreadProcessId(hwnd, &pid);
     wchar_t cls[64] = {};
     GetClassNameW(hwnd, cls, 64);
-    if (pid == s->pid && lstrcmpW(cls, s->className) == 0) {
+    if (pid == s->pid && lstrcmpW(cls, s->className) == 0 && (!s->visibleOnly || IsWindowVisible(hwnd))) {
         s->found = hwnd;
         return FALSE;
     }
     return TRUE;
 }
-HWND FindTopLevel(DWORD pid, const wchar_t* className) {
-    FindState s{pid, className, nullptr};
+HWND FindTopLevel(DWORD pid, const wchar_t* className, bool visibleOnly = false) {
+    FindState s{pid, className, nullptr, visibleOnly};
     EnumWindows(FindWindowOf, reinterpret_cast<LPARAM>(&s));
     return s.found;
 }
@@ -123,7 +145,7 @@ HWND FindTopLevel(DWORD pid, const wchar_t* className) {
 HWND Program::WaitMessageBox(DWORD ms) const {
     auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
     do {
-        if (HWND box = FindTopLevel(id_, L"#32770"); box && IsWindowVisible(box)) return box;
+        if (HWND box = FindTopLevel(id_, L"#32770", true)) return box;
         if (!Running()) return nullptr;
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     } while (std::chrono::steady_clock::now() < until);
@@ -131,6 +153,19 @@ HWND Program::WaitMessageBox(DWORD ms) const {
 }
 
 HWND Program::MainWindow() const { return FindTopLevel(id_, L"TMainForm"); }
+HWND Program::TrayWindow() const { return FindTopLevel(id_, L"TVeskTrayIcon"); }
+HWND Program::PopupListWindow() const { return FindTopLevel(id_, L"TVeskPopupList"); }
+
+HWND Program::WaitMenu(DWORD ms) const {
+    auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        if (HWND menu = FindTopLevel(id_, L"#32768", true)) return menu;
+        std::this_thread::sleep_for(std::chrono::milliseconds(30));
+    } while (std::chrono::steady_clock::now() < until);
+    return nullptr;
+}
+
+void Program::TrayMouse(UINT mouseMessage) const { PostMessageW(TrayWindow(), WM_USER + 1, 1, mouseMessage); }
 
 void Program::EndSession() const {
     HWND main = MainWindow();

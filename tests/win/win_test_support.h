@@ -24,6 +24,11 @@ RawRegValue RawValue(const std::wstring& keyPath, const wchar_t* name);
 void PutValue(const std::wstring& keyPath, const wchar_t* name, DWORD type, const core::Bytes& data);
 void DeleteKeyTree(const std::wstring& path);
 
+// The settings key of the program under test ("Software\<company>\<product>\4.0.0") and the
+// company key above it, from the program's own version resource.
+const std::wstring& ProgramSettingsKey();
+const std::wstring& ProgramCompanyKey();
+
 // The Windows version Wine reports to veskara.exe ("winxp", "vista", "win7"; empty: the default).
 void SetProgramWindowsVersion(const std::wstring& version);
 
@@ -34,7 +39,7 @@ public:
     Program& operator=(Program&&) = default;
     ~Program();  // a program still running at the end of a test is ended by force
 
-    static Program Start(const std::wstring& exe = L"veskara.exe");
+    static Program Start(const std::wstring& exe = L"veskara.exe", const std::wstring& arguments = L"");
     // Any command line, found on the system's search path.
     static Program StartCommand(const std::wstring& commandLine);
     DWORD Id() const { return id_; }
@@ -45,6 +50,12 @@ public:
     // A message box of this program, or nullptr when none appears in time.
     HWND WaitMessageBox(DWORD ms = 20000) const;
     HWND MainWindow() const;
+    HWND TrayWindow() const;
+    HWND PopupListWindow() const;
+    // The program's open popup menu window, or nullptr when none appears in time.
+    HWND WaitMenu(DWORD ms = 5000) const;
+    // Asks the tray icon what the shell would on a click: a mouse message of the notification.
+    void TrayMouse(UINT mouseMessage) const;
     // The log-off sequence the system sends at the end of a session.
     void EndSession() const;
 
