@@ -50,6 +50,7 @@ void TMainForm::CreateMenuFromDesign() {
     RunMenuItem = FormItems.RunMenuItem;
     ExitMenuItem = FormItems.ExitMenuItem;
     N1 = FormItems.N1;
+    N1->Visible = false;  // shown only while top-level items are demoted
 
     PopupMenu.TrackRightButton = false;  // the menu tracks the left button
     PopupMenu.OnPopup = [this] { PopupMenuPopup(); };
