@@ -34,5 +34,7 @@ void LoadAppropBanner(TMainForm& form);
 // The settings dialog, when open, follows the usage stack's state.
 void ButtonFromStack(TMainForm& form);
 void BuildMenu(TMainForm& form);
+// The last step of a build: which items show.
+void PersonalizeMenu(TMainForm& form);
 void StopWatchers(TMainForm& form);
 void ClearMenu(TMainForm& form);

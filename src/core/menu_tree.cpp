@@ -70,4 +70,12 @@ void ClearMenu(TMenuItem& root) {
     for (int i = root.Count() - kTopLevelReserve - 1; i >= 0; --i) root.Delete(i);
 }
 
+void ShowAllItems(TMenuItem& parent, int reserve) {
+    for (int i = 0; i < parent.Count() - reserve; ++i) {
+        TMenuItem& item = parent[i];
+        ShowAllItems(item, 0);
+        item.Visible = !IsExpansionItem(item);
+    }
+}
+
 }  // namespace core

@@ -58,6 +58,10 @@ void AddEmptyItem(TMenuItem& folder, const std::wstring& emptyCaption, const TIt
 // An expansion item appended at the end of a folder.
 TMenuItem& AppendExpansionItem(TMenuItem& folder, const TItemHandlers& handlers);
 
+// The full view: every item of the level and below it shown except expansion items, which only
+// lead to hidden items. reserve: items at the end left alone (the six form items of the top level).
+void ShowAllItems(TMenuItem& parent, int reserve);
+
 // Frees every built item with its record and leaves the six form items untouched.
 void ClearMenu(TMenuItem& root);
 

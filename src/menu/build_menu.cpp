@@ -14,7 +14,9 @@ namespace {
 // get references to its path fields, and they are always stopped before ClearMenu.
 struct TFormBuilder {
     explicit TFormBuilder(TMainForm& form)
-        : Form(&form), Host(form.FEvent.get()), Builder(form.PopupMenu.Items, Lister, Shell, form.FCollation, Host) {}
+        : Form(&form), Host(form.FEvent.get()), Builder(form.PopupMenu.Items, Lister, Shell, form.FCollation, Host) {
+        Host.OnPersonalize = [&form] { PersonalizeMenu(form); };
+    }
 
     TMainForm* Form;
     TFindFileLister Lister;

@@ -60,4 +60,6 @@ void TShellBuildHost::StartWatcher(core::TShellFolder, const std::wstring&) {}
 void TShellBuildHost::ProcessMessages() { platform::Application.ProcessMessages(); }
 
 // The personalized view and the column breaks come with their own step.
-void TShellBuildHost::PersonalizeMenu() {}
+void TShellBuildHost::PersonalizeMenu() {
+    if (OnPersonalize) OnPersonalize();
+}

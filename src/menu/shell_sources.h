@@ -8,6 +8,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -37,6 +38,8 @@ public:
     void StartWatcher(core::TShellFolder folder, const std::wstring& pathField) override;
     void ProcessMessages() override;
     void PersonalizeMenu() override;
+    // The view of the built menu in force, applied as the build's last step.
+    std::function<void()> OnPersonalize;
 
 private:
     HANDLE fWatcherEvent;   // owned by the main form

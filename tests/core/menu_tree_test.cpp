@@ -169,3 +169,22 @@ TEST(MenuTree, ClearMenuLeavesExactlyTheSixFormItems) {
     ClearMenu(root);   // nothing built: nothing changes
     EXPECT_EQ(root.Count(), 6);
 }
+
+TEST(ShowAllItems, ShowsEverythingButExpansionItemsAndLeavesTheReserveAlone) {
+    core::TMenuItem root;
+    auto add = [](core::TMenuItem& parent, const wchar_t* caption, bool visible) -> core::TMenuItem& {
+        auto item = std::make_unique<core::TMenuItem>();
+        item->Caption = caption;
+        item->Visible = visible;
+        return parent.Add(std::move(item));
+    };
+    core::TMenuItem& folder = add(root, L"Folder", false);
+    add(folder, L"File", false);
+    add(folder, L"", true);  // the folder's expansion item
+    add(root, L"", true);    // reserved: stays as it is
+    core::ShowAllItems(root, 1);
+    EXPECT_TRUE(folder.Visible);
+    EXPECT_TRUE(folder[0].Visible);
+    EXPECT_FALSE(folder[1].Visible);
+    EXPECT_TRUE(root[1].Visible);
+}
