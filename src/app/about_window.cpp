@@ -5,6 +5,8 @@
 #include "app/startup_seams.h"
 #include "core/about_window.h"
 #include "platform/application.h"
+#include "platform/controls.h"
+#include "platform/icon_size.h"
 #include "resource_ids.h"
 #include "settings/settings_form.h"
 
@@ -56,13 +58,8 @@ void TMainForm::CreateAboutControls() {
     FFont.reset(CreateFontW(-MulDiv(8, platform::ScreenDpi(), 72), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                             DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                             DEFAULT_PITCH, L"Tahoma"));
-    HINSTANCE instance = GetModuleHandleW(nullptr);
     auto child = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id) {
-        HWND hwnd = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, ScaleToDpi(x), ScaleToDpi(y),
-                                    ScaleToDpi(w), ScaleToDpi(h), Handle(), reinterpret_cast<HMENU>(INT_PTR(id)),
-                                    instance, nullptr);
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(FFont.get()), FALSE);
-        return hwnd;
+        return platform::CreateControl(Handle(), cls, text, style, x, y, w, h, id, FFont.get());
     };
 
     // In the order of creation, which is also the tab order of the focusable ones.
@@ -103,21 +100,12 @@ void FillAboutTexts(TMainForm& form) {
 
 void TMainForm::PaintBoxPaint(HDC dc, const RECT& box) {
     int size = GetSystemMetrics(SM_CXICON);
-    auto icon = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, 0));
-    platform::UniqueHIcon holder(icon);
-    ICONINFO info{};
-    int w = size, h = size;
-    if (icon && GetIconInfo(icon, &info)) {
-        BITMAP bm{};
-        if (GetObjectW(info.hbmColor ? info.hbmColor : info.hbmMask, sizeof bm, &bm)) {
-            w = bm.bmWidth;
-            h = info.hbmColor ? bm.bmHeight : bm.bmHeight / 2;
-        }
-        if (info.hbmColor) DeleteObject(info.hbmColor);
-        if (info.hbmMask) DeleteObject(info.hbmMask);
-    }
-    core::TPoint at = core::CenteredIconOrigin(box.right - box.left, box.bottom - box.top, w, h);
-    if (icon) DrawIconEx(dc, at.X, at.Y, icon, w, h, 0, nullptr, DI_NORMAL);
+    platform::UniqueHIcon icon(
+        static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), L"MAINICON", IMAGE_ICON, size, size, 0)));
+    if (!icon) return;
+    SIZE picture = platform::IconSize(icon.get());
+    core::TPoint at = core::CenteredIconOrigin(box.right - box.left, box.bottom - box.top, picture.cx, picture.cy);
+    DrawIconEx(dc, at.X, at.Y, icon.get(), picture.cx, picture.cy, 0, nullptr, DI_NORMAL);
 }
 
 void TMainForm::ShowSettingsDialog() {

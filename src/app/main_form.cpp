@@ -220,12 +220,7 @@ bool TMainForm::StartUp() {
     if (FDontBuildMenuOnProgramStartup) {
         FUpdateNeeded = true;
     } else {
-        BeginBuilding();
-        struct EndScope {
-            TMainForm* form;
-            ~EndScope() { form->EndBuilding(); }
-        } end{this};
-        BuildMenu(*this);
+        BuildMenuWithSounds();
     }
     // 38.
     FInitialized = true;

@@ -171,6 +171,8 @@ public:
     core::TStartMenuView StartMenuView() const { return {FHideCommon, FHidePersonal, FSeparateApps}; }
     core::TMenuItemStack& AppropStack() { return core::AppropStack(StartMenuView(), FOldStyleStack, FStack); }
     void BeginBuilding();
+    // BuildMenu between BeginBuilding and EndBuilding.
+    void BuildMenuWithSounds();
     void EndBuilding();
     void PlayCommandSound();
     // The orderly end: stops the watchers and writes every setting (once).

@@ -91,12 +91,7 @@ void TMainForm::PopupMenuPopup() {
         // A watched folder changed (or nothing was built at start-up): build afresh.
         StopWatchers(*this);
         ClearMenu(*this);
-        BeginBuilding();
-        struct EndScope {
-            TMainForm* form;
-            ~EndScope() { form->EndBuilding(); }
-        } end{this};
-        BuildMenu(*this);
+        BuildMenuWithSounds();
     }
     PlayCommandSound();
 }

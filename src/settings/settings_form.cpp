@@ -2,6 +2,7 @@
 
 #include "app/error_report.h"
 #include "platform/application.h"
+#include "platform/controls.h"
 #include "resource_ids.h"
 
 #include <commctrl.h>
@@ -35,13 +36,8 @@ TSettingsForm::TSettingsForm(HWND owner) : owner_(owner) {
 void TSettingsForm::CreateControls() {
     font_.reset(CreateFontW(-ScaleToDpi(11), 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET, 0, 0, 0, 0,
                             L"Tahoma"));
-    HINSTANCE instance = GetModuleHandleW(nullptr);
     auto child = [&](const wchar_t* cls, const wchar_t* text, DWORD style, int x, int y, int w, int h, int id) {
-        HWND hwnd = CreateWindowExW(0, cls, text, WS_CHILD | WS_VISIBLE | style, ScaleToDpi(x), ScaleToDpi(y),
-                                    ScaleToDpi(w), ScaleToDpi(h), Handle(), reinterpret_cast<HMENU>(INT_PTR(id)),
-                                    instance, nullptr);
-        SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), FALSE);
-        return hwnd;
+        return platform::CreateControl(Handle(), cls, text, style, x, y, w, h, id, font_.get());
     };
     pageControl_ = child(WC_TABCONTROLW, L"", WS_TABSTOP | TCS_MULTILINE, 8, 8, 434, 553, 0);
     const wchar_t* pages[] = {L"General", L"Appearance", L"Icon Size", L"Picture", L"Performance", L"Main Window"};

@@ -1,4 +1,5 @@
 #include "app/main_form.h"
+#include "app/startup_seams.h"
 
 // Sounds that bracket a menu build and mark commands.
 
@@ -24,6 +25,16 @@ void TMainForm::EndBuilding() {
         FSoundEvents[int(TSoundEvent::seLoop)]->Stop();
         FSoundEvents[int(TSoundEvent::seReady)]->SyncPlayback();
     }
+}
+
+void TMainForm::BuildMenuWithSounds() {
+    BeginBuilding();
+    // The end of a build restores the icon, the button and the sounds even when it fails.
+    struct EndScope {
+        TMainForm* form;
+        ~EndScope() { form->EndBuilding(); }
+    } end{this};
+    BuildMenu(*this);
 }
 
 void TMainForm::PlayCommandSound() {

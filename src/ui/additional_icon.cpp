@@ -1,6 +1,7 @@
 #include "ui/additional_icon.h"
 
 #include "app/main_form.h"
+#include "platform/icon_size.h"
 #include "platform/registry.h"
 
 #include <shlobj.h>
@@ -20,6 +21,7 @@ void TAdditionalIconData::SetData(const std::wstring& filename, int index) {
         large = small = nullptr;
     }
     FLargeIcon.reset(large);
+    FLargeSize = platform::IconSize(large);
     SetSmallIcon(small);
 }
 
@@ -42,7 +44,10 @@ TAdditionalIcon::TAdditionalIcon(const std::wstring& keyAddon, int defaultIndex,
     SetData(file, index);
 }
 
-void TAdditionalIcon::SetSmallIcon(HICON handle) { FSmallIcon.reset(handle); }
+void TAdditionalIcon::SetSmallIcon(HICON handle) {
+    FSmallIcon.reset(handle);
+    FSmallSize = platform::IconSize(handle);
+}
 
 void TAdditionalIcon::StoreData() const {
     UniqueHKey key;

@@ -18,6 +18,7 @@ public:
     void SetData(const std::wstring& filename, int index);
 
     platform::UniqueHIcon FLargeIcon;
+    SIZE FLargeSize{};  // taken once here: measuring asks for it on every item
     std::wstring FIconFilename;
     int FIconIndex = 0;
 
@@ -33,6 +34,7 @@ public:
     void StoreData() const;
 
     platform::UniqueHIcon FSmallIcon;
+    SIZE FSmallSize{};
     std::wstring FKey;
     bool FDisappeared = false;
 

@@ -1,5 +1,7 @@
 #include "ui/item_painting.h"
 
+#include "platform/icon_size.h"
+
 #include "app/main_form.h"
 #include "platform/unique_handle.h"
 #include "ui/image_lists.h"
@@ -76,15 +78,8 @@ void FillSolid(HDC dc, const core::TRect& r, COLORREF color) {
 }
 
 core::TSize IconSize(HICON icon) {
-    if (!icon) return {};
-    ICONINFO info{};
-    if (!GetIconInfo(icon, &info)) return {};
-    platform::UniqueHBitmap color(info.hbmColor), mask(info.hbmMask);
-    BITMAP bm{};
-    if (color && GetObjectW(color.get(), sizeof bm, &bm)) return {bm.bmWidth, bm.bmHeight};
-    // A monochrome icon keeps its picture and mask one above the other.
-    if (mask && GetObjectW(mask.get(), sizeof bm, &bm)) return {bm.bmWidth, bm.bmHeight / 2};
-    return {};
+    SIZE size = platform::IconSize(icon);
+    return {size.cx, size.cy};
 }
 
 bool IsCommand(const TItemPaintSettings& s, const core::TMenuItem& item) {
@@ -106,7 +101,10 @@ TItemExtraIcon AdditionalIconOf(const TItemPaintSettings& s, const core::TMenuIt
         const TAdditionalIconView& view = s.AdditionalIcons[std::size_t(index)];
         picture = largeList ? view.Large : view.Small;
         set[std::size_t(index)].Disappeared = view.Disappeared;
-        (largeList ? set[std::size_t(index)].Large : set[std::size_t(index)].Small) = IconSize(picture);
+        // Sizes taken when the pictures were set; a view without them asks the picture.
+        core::TSize known = largeList ? view.LargeSize : view.SmallSize;
+        (largeList ? set[std::size_t(index)].Large : set[std::size_t(index)].Small) =
+            known.Width || known.Height || !picture ? known : IconSize(picture);
     }
     TItemExtraIcon result;
     result.Info = core::GetAdditionalIconInfo(s.NoExtraIcons, index, largeList, set);
@@ -149,7 +147,9 @@ TItemPaintSettings ItemPaintSettings(TMainForm& form) {
     s.DocumentImages = form.FDocumentImages;
     for (std::size_t i = 0; i < s.AdditionalIcons.size(); ++i)
         if (const auto& icon = form.FAdditionalIcons[i])
-            s.AdditionalIcons[i] = {icon->FLargeIcon.get(), icon->FSmallIcon.get(), icon->FDisappeared};
+            s.AdditionalIcons[i] = {icon->FLargeIcon.get(), icon->FSmallIcon.get(), icon->FDisappeared,
+                                    {icon->FLargeSize.cx, icon->FLargeSize.cy},
+                                    {icon->FSmallSize.cx, icon->FSmallSize.cy}};
     s.NoExtraIcons = form.FNoExtraIcons;
     s.NoCaptionLengthLimit = form.FNoCaptionLengthLimit;
     s.CaptionLengthLimitValue = form.FCaptionLengthLimitValue;

@@ -20,6 +20,8 @@ struct TAdditionalIconView {
     HICON Large = nullptr;
     HICON Small = nullptr;
     bool Disappeared = false;
+    core::TSize LargeSize{};  // of the pictures, when known; asked from them otherwise
+    core::TSize SmallSize{};
 };
 
 struct TItemPaintSettings {
