@@ -243,3 +243,15 @@ TEST_F(ProgramTest, CommandStatesFollowTheAboutWindowAndAMissingRunDialog) {
     p.EndSession();
     EXPECT_TRUE(p.WaitExit());
 }
+
+TEST_F(ProgramTest, ShowMainFormShowsTheAboutWindowWhenTheLoopStarts) {
+    PutValue(ProgramSettingsKey(), L"ShowMainForm", REG_DWORD, Dword(1));
+    Program p = StartAndWait();
+    EXPECT_TRUE(WaitFor([&] { return IsWindowVisible(p.MainWindow()) != FALSE; }));
+    PostMessageW(p.MainWindow(), WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitFor([&] { return !IsWindowVisible(p.MainWindow()); })) << "closing hides";
+    EXPECT_TRUE(p.Running());
+    p.EndSession();
+    ASSERT_TRUE(p.WaitExit());
+    EXPECT_EQ(RawValue(ProgramSettingsKey(), L"ShowMainForm").Data, Dword(1)) << "the flag, not the visibility";
+}
