@@ -4,18 +4,11 @@
 #include "app/main_form.h"
 #include "app/startup_seams.h"
 
-#include <shellapi.h>
-
 void TMainForm::ExecuteItem(core::TMenuItem& sender) {
     PlayCommandSound();
     if (!sender.Data) return;
     const std::wstring file = sender.Data->AbsoluteFilename;
-    SHELLEXECUTEINFOW info{};
-    info.cbSize = sizeof info;
-    info.fMask = SEE_MASK_FLAG_NO_UI;
-    info.lpFile = file.c_str();
-    info.nShow = SW_SHOWNORMAL;
-    if (!ShellExecuteExW(&info)) ShowLastErrorMessage();
+    ShellOpen(file);  // the file's default action; the system's error text when it fails
     // Remembered whether or not it started: the user chose it.
     AppropStack().Push(file);
     ButtonFromStack(*this);
