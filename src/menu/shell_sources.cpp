@@ -59,7 +59,7 @@ void TShellBuildHost::StartWatcher(core::TShellFolder, const std::wstring&) {}
 
 void TShellBuildHost::ProcessMessages() { platform::Application.ProcessMessages(); }
 
-// The personalized view and the column breaks come with their own step.
+// The view in force is the main form's to decide.
 void TShellBuildHost::PersonalizeMenu() {
     if (OnPersonalize) OnPersonalize();
 }
