@@ -32,6 +32,15 @@ bool WaitFor(const std::function<bool()>& condition, DWORD ms = 5000) {
     return true;
 }
 
+// A file of the given name in the temporary folder, removed first.
+std::wstring FreshTempFile(const wchar_t* name) {
+    wchar_t temp[MAX_PATH];
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring path = std::wstring(temp) + name;
+    DeleteFileW(path.c_str());
+    return path;
+}
+
 bool FileExists(const std::wstring& path) { return GetFileAttributesW(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 class ProgramTest : public ::testing::Test {
@@ -136,12 +145,9 @@ TEST_F(ProgramTest, TheIconComesBackWhenTheTaskbarIsCreatedAgain) {
 }
 
 TEST_F(ProgramTest, ChoosingAFileStartsItAndAMissingOneShowsOneBoxBothArePushed) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring mark = std::wstring(temp) + L"veskara-qmark.txt";
-    DeleteFileW(mark.c_str());
+    const std::wstring mark = FreshTempFile(L"veskara-qmark.txt");
     const std::wstring script = AddScript(L"Qmark.cmd", mark);
-    const std::wstring gone = AddScript(L"Zgone.cmd", std::wstring(temp) + L"veskara-zgone.txt");
+    const std::wstring gone = AddScript(L"Zgone.cmd", FreshTempFile(L"veskara-zgone.txt"));
 
     Program p = StartAndWait();
     ASSERT_NE(OpenMenu(p), nullptr);
@@ -215,10 +221,7 @@ TEST_F(ProgramTest, AboutWindowKeepsItsPlaceAndHidesOnEnterAndAltF4) {
 }
 
 TEST_F(ProgramTest, CommandStatesFollowTheAboutWindowAndAMissingRunDialog) {
-    wchar_t temp[MAX_PATH];
-    GetTempPathW(MAX_PATH, temp);
-    const std::wstring states = std::wstring(temp) + L"veskara-states.txt";
-    DeleteFileW(states.c_str());
+    const std::wstring states = FreshTempFile(L"veskara-states.txt");
     created.push_back(states);
     auto read = [&] {
         std::wifstream f(states.c_str());
